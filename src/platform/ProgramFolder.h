@@ -1,0 +1,18 @@
+// Where the running program lives and where its settings go.
+#pragma once
+
+#include <filesystem>
+
+namespace tessivane::platform {
+
+/// The folder that holds the running executable.
+std::filesystem::path ProgramFolder();
+
+/// The per-user configuration folder for this program ($XDG_CONFIG_HOME/tessivane, or
+/// ~/.config/tessivane).
+std::filesystem::path UserConfigFolder();
+
+/// True when a file can be created in the folder.
+bool FolderIsWritable(const std::filesystem::path& folder);
+
+}  // namespace tessivane::platform
