@@ -26,13 +26,14 @@ std::string ExtractBetween(std::string_view text, std::string_view leftMarker, s
 /// Replaces each item of searchList by the item of replacementList at the same place.
 /// text and separator are in/out.
 std::string ReplaceList(std::string& text, std::string_view searchList, std::string_view replacementList = {},
-                        bool matchCase = false, bool emptyTakesFirst = false, std::string* separator = nullptr,
-                        Pos maxCount = 0);
+                        bool matchCase = false, bool emptyTakesFirst = false,
+                        std::string* separator = nullptr, Pos maxCount = 0);
 
 /// Hands pending window events to the host during long scans; empty where there is none.
 using EventPump = std::function<void()>;
 
-/// Occurrences without overlap. An empty needle counts 0.
+/// Occurrences without overlap. An empty needle counts 0. The pump, when given, runs after
+/// every search step, the last one that finds nothing included.
 Pos CountOccurrences(std::string_view text, std::string_view needle, bool ignoreCase = true,
                      const EventPump& pump = {});
 
@@ -46,7 +47,9 @@ std::string_view PathSeparator();
 std::string ParentFolder(std::string_view path);
 
 /// Creates every level of the path that is followed by a separator; false at the first level
-/// that cannot be created. Created levels are appended to createdFolders when given.
+/// that cannot be created. Created levels are appended to createdFolders when given. A level
+/// that exists as a file or a folder is left alone; a drive ("D:") on Windows and the root
+/// before a leading "/" elsewhere are never created.
 bool CreateFolderChain(std::string_view path, TextList* createdFolders = nullptr);
 
 }  // namespace tessivane::text
