@@ -48,8 +48,8 @@ std::string DefaultTemplate2();
 EnabledControls EnablingFor(const SavedOptions& options);
 
 /// The section every option lives in, and the settings and template file names.
-inline constexpr std::string_view kSection = "\xBB\xF9\xB1\xBE\xC5\xE4\xD6\xC3";  // 基本配置
-std::filesystem::path SettingsFilePath(const std::filesystem::path& folder);      // 程序配置.ini
+inline constexpr std::string_view kSection = "\xBB\xF9\xB1\xBE\xC5\xE4\xD6\xC3";          // 基本配置
+std::filesystem::path SettingsFilePath(const std::filesystem::path& folder);              // 程序配置.ini
 std::filesystem::path TemplateFilePath(const std::filesystem::path& folder, int number);  // 模板1..模板5
 
 /// The folder the settings live in: the program's own folder when it can be written,
