@@ -8,7 +8,7 @@ packages=(
   libicu-dev libpcre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   fonts-arphic-uming
-  clang-format clang valgrind libclang-rt-14-dev xvfb xauth
+  clang-format clang valgrind time libclang-rt-14-dev xvfb xauth
 )
 
 missing=()

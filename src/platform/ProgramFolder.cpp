@@ -9,10 +9,16 @@
 namespace tessivane::platform {
 namespace fs = std::filesystem;
 
-fs::path ProgramFolder() {
+fs::path ProgramFile() {
     std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::current_path(error) : exe.parent_path();
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : exe;
+}
+
+fs::path ProgramFolder() {
+    const fs::path exe = ProgramFile();
+    std::error_code error;
+    return exe.empty() ? fs::current_path(error) : exe.parent_path();
 }
 
 fs::path UserConfigFolder() {

@@ -5,6 +5,9 @@
 
 namespace tessivane::platform {
 
+/// The running executable's own path.
+std::filesystem::path ProgramFile();
+
 /// The folder that holds the running executable.
 std::filesystem::path ProgramFolder();
 

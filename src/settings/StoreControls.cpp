@@ -107,9 +107,7 @@ std::string IniFileNameFor(std::string_view executableName, std::string_view bas
 }
 
 std::string SettingsStore::DefaultIniPath(std::string_view baseName) const {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string executableName = error ? std::string() : platform::PathToGbk(executable.filename());
+    const std::string executableName = platform::PathToGbk(platform::ProgramFile().filename());
     const std::string fileName = IniFileNameFor(executableName, baseName);
     return platform::PathToGbk(platform::ProgramFolder() / platform::GbkToPath(fileName));
 }
