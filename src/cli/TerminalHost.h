@@ -10,7 +10,7 @@
 namespace tessivane::cli {
 
 class TerminalHost final : public engine::RunHost {
-  public:
+public:
     /// progress: draw the bar on err (only when err is a terminal); open: answer the report Yes.
     TerminalHost(std::ostream& err, bool progress, bool open);
 
@@ -21,7 +21,7 @@ class TerminalHost final : public engine::RunHost {
     /// The report as the run gave it, GBK, without the question about the buttons.
     const std::string& Report() const { return report_; }
 
-  private:
+private:
     std::ostream& err_;
     bool progress_;
     bool open_;

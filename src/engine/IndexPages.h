@@ -34,7 +34,7 @@ std::string IndexPageHead(std::string_view templateText, int page);
 /// AddEntry after each article page, Finish at the end. Each step is told whether the index is
 /// wanted at that moment.
 class IndexPages {
-  public:
+public:
     IndexPages(std::filesystem::path folder, std::string templateText, int count, int pageSize);
 
     void Start(bool writeIndex);
@@ -46,7 +46,7 @@ class IndexPages {
     /// GBK names of the index pages that could not be written, in order.
     const text::TextList& FailedNames() const { return failedNames_; }
 
-  private:
+private:
     void OpenPage();
     void ClosePage(bool withFoot);
 

@@ -11,7 +11,7 @@ namespace tessivane::engine {
 /// seeded afresh from the millisecond clock before each draw; with one, it is seeded once, so
 /// the same seed gives the same draws on every system.
 class NoRepeatPicker {
-  public:
+public:
     /// Empties the bag; the next draw refills it.
     void Reset() { pool_.clear(); }
     /// The next number of the bag for lo..hi; 0 when the range is empty. The bag is refilled
@@ -20,7 +20,7 @@ class NoRepeatPicker {
     /// Switches to one generator seeded once, for repeatable draws.
     void UseFixedSeed(std::uint64_t seed);
 
-  private:
+private:
     std::vector<int> pool_;
     std::mt19937_64 generator_;
     bool fixedSeed_ = false;

@@ -38,7 +38,7 @@ struct Neighbour {
 };
 
 class Run {
-  public:
+public:
     Run(const ArticleList& articles, RunContext& context)
         : articles_(articles),
           count_(static_cast<int>(articles.size())),
@@ -65,7 +65,7 @@ class Run {
         return std::move(result_);
     }
 
-  private:
+private:
     void Start() {
         platform::CreateFolders(result_.outputFolder);
         startTick_ = platform::TickMilliseconds();

@@ -19,7 +19,7 @@ struct Span {
 using MatchSpans = std::vector<Span>;
 
 class MatchList {
-  public:
+public:
     MatchList(std::u16string subject, int groupCount, std::vector<MatchSpans> matches)
         : subject_(std::move(subject)), groupCount_(groupCount), matches_(std::move(matches)) {}
 
@@ -37,7 +37,7 @@ class MatchList {
         return subject_.substr(span.start, span.end - span.start);
     }
 
-  private:
+private:
     std::u16string subject_;
     int groupCount_;
     std::vector<MatchSpans> matches_;

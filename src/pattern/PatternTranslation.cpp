@@ -100,7 +100,7 @@ GroupCensus CountGroups(std::u16string_view text) {
 }
 
 class Translator {
-  public:
+public:
     explicit Translator(std::u16string_view text) : text_(text), census_(CountGroups(text)) {}
 
     std::optional<std::u16string> Run() {
@@ -112,7 +112,7 @@ class Translator {
         return out_;
     }
 
-  private:
+private:
     // A "-" beside \d, \w or \s in a class is literal; PCRE2 would call it a bad range.
     bool ClassCharacter() {
         char16_t c = text_[i_++];

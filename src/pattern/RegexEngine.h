@@ -19,7 +19,7 @@ struct EngineOptions {
 
 /// Every search returns none when the pattern is invalid or a limit was hit. Not thread-safe.
 class RegexEngine {
-  public:
+public:
     RegexEngine();
     ~RegexEngine();
     RegexEngine(const RegexEngine&) = delete;
@@ -35,7 +35,7 @@ class RegexEngine {
     std::optional<std::u16string> Replace(std::u16string_view subject, std::u16string_view replacement);
     std::optional<bool> Test(std::u16string_view subject);
 
-  private:
+private:
     struct Compiled;
     Compiled* Compile();
 

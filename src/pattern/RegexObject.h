@@ -14,7 +14,7 @@ class MatchList;    // the matches of the last search
 /// One object serves the whole process. Every failure (no engine, an invalid pattern, a
 /// match limit hit, an index out of range) gives 0, false or the empty text.
 class RegexObject {
-  public:
+public:
     /// Option bits, as last sent to the engine.
     static constexpr int kIgnoreCase = 1;
     static constexpr int kMultiline = 2;
@@ -72,7 +72,7 @@ class RegexObject {
     static std::string EscapeLiteral(std::string_view text);
     static std::string EscapeAlternatives(std::string_view text);
 
-  private:
+private:
     std::shared_ptr<RegexEngine> component_;
     std::shared_ptr<const MatchList> lastMatches_;
     int optionBits_ = 0;

@@ -32,7 +32,7 @@ bool IsFolder(const std::filesystem::path& path);
 
 /// A file created (or emptied) and kept open for appending, as the index pages are written.
 class AppendFile {
-  public:
+public:
     AppendFile() = default;
     AppendFile(const AppendFile&) = delete;
     AppendFile& operator=(const AppendFile&) = delete;
@@ -46,7 +46,7 @@ class AppendFile {
     bool Close();
     bool IsOpen() const { return file_ != nullptr; }
 
-  private:
+private:
     std::FILE* file_ = nullptr;
     bool failed_ = false;
 };

@@ -8,7 +8,7 @@ namespace tessivane::settings {
 
 /// A check box, a toggle or a menu item: its caption is the key its state is saved under.
 class CheckableControl {
-  public:
+public:
     virtual ~CheckableControl() = default;
     virtual std::string Caption() const = 0;
     virtual bool IsChecked() const = 0;
@@ -17,7 +17,7 @@ class CheckableControl {
 
 /// An edit box or any control with a main text; for a combo box, the text of its edit field.
 class TextControl {
-  public:
+public:
     virtual ~TextControl() = default;
     virtual std::string Text() const = 0;
     virtual void SetText(std::string_view text) = 0;
@@ -32,7 +32,7 @@ struct WindowRect {
 
 /// A top-level window: its state (0 normal, 2 minimized, 3 maximized) and its rectangle.
 class WindowControl {
-  public:
+public:
     static constexpr int kNormal = 0;
     static constexpr int kMinimized = 2;
     static constexpr int kMaximized = 3;

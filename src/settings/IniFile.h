@@ -21,7 +21,7 @@ namespace tessivane::settings {
 /// not part of it. A value is everything after the first "=" up to the line end, unchanged.
 /// Only the first section of a name and its first entry of a key count.
 class IniDocument {
-  public:
+public:
     IniDocument() = default;
     explicit IniDocument(std::string_view bytes);
 
@@ -37,7 +37,7 @@ class IniDocument {
 
     std::string Bytes() const;
 
-  private:
+private:
     std::optional<std::size_t> FindSection(std::string_view section) const;
     std::size_t SectionEnd(std::size_t header) const;
 

@@ -55,13 +55,13 @@ const std::array<SavedKey, 15> kSavedKeys = {{
 
 /// A flag option seen as the check box whose caption is its key.
 class OptionCheckBox final : public CheckableControl {
-  public:
+public:
     OptionCheckBox(std::string_view caption, bool& checked) : caption_(caption), checked_(checked) {}
     std::string Caption() const override { return std::string(caption_); }
     bool IsChecked() const override { return checked_; }
     void SetChecked(bool checked) override { checked_ = checked; }
 
-  private:
+private:
     std::string_view caption_;
     bool& checked_;
 };

@@ -36,7 +36,7 @@ std::string TextAsRead(std::string_view stored);
 /// The registry mode exists for completeness: there is no registry on this platform, so in it
 /// every write gives false and every read gives its default.
 class SettingsStore {
-  public:
+public:
     SettingsStore() = default;
 
     /// Paths and sections are GBK texts. No section given keeps the selected one.
@@ -88,7 +88,7 @@ class SettingsStore {
     void BeginUpdate();
     bool CommitUpdate();
 
-  private:
+private:
     std::string ReadStored(std::string_view key, std::string_view storedDefault);
     bool WriteStored(std::string_view key, std::string_view stored);
 

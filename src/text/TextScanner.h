@@ -25,7 +25,7 @@ bool EqualBytes(const char* left, const char* right, std::size_t n, bool ignoreC
 /// Offsets are 0-based. Candidates are found with memchr and judged against a cursor that
 /// only moves forward, so a whole scan touches each byte a bounded number of times.
 class ForwardScanner {
-  public:
+public:
     /// The scan begins at `start`, which is taken as a character start. The needle is not empty.
     ForwardScanner(std::string_view text, std::string_view needle, bool ignoreCase, std::size_t start);
 
@@ -35,7 +35,7 @@ class ForwardScanner {
     /// Continues the scan at `at`, taken as a character start (the byte after an occurrence).
     void ResumeAt(std::size_t at);
 
-  private:
+private:
     /// Next offset at or after `from` where a first byte of the needle stands, or kNone.
     std::size_t NextFirstByte(std::size_t from);
     bool StartsCharacter(std::size_t at);

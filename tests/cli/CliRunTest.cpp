@@ -26,7 +26,7 @@ struct Outcome {
 };
 
 class CliRunTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() / ("tessivane-cli-" + std::to_string(::getpid()) + "-" +
                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());

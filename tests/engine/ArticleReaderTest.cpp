@@ -15,7 +15,7 @@ using testing::G;
 using testing::TempFolder;
 
 class ArticleReaderTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { regex_.CreateComponent(); }
 
     ArticleInfo Read(const std::filesystem::path& path) {

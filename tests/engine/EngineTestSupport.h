@@ -31,7 +31,7 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 
 /// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         static std::atomic<int> serial{0};
         path_ = std::filesystem::temp_directory_path() /
@@ -54,7 +54,7 @@ class TempFolder {
         return file;
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

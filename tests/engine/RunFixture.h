@@ -14,7 +14,7 @@
 namespace tessivane::engine::testing {
 
 class RunFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         regex_.CreateComponent();
         options_.titleSource = 0;

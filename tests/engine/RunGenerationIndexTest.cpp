@@ -10,7 +10,7 @@ namespace {
 using testing::G;
 
 class RunIndexTest : public testing::RunFixture {
-  protected:
+protected:
     void SetUp() override {
         RunFixture::SetUp();
         options_.writeIndex = true;

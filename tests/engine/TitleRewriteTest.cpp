@@ -12,7 +12,7 @@ namespace {
 using testing::G;
 
 class TitleRewriteTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         regex_.CreateComponent();
         options_.rewriteTitle = true;

@@ -9,7 +9,7 @@
 namespace tessivane::fakes {
 
 class RecordingOptions final : public engine::OptionsSource {
-  public:
+public:
     explicit RecordingOptions(const engine::GenerationOptions& options) : o_(options) {}
 
     std::string templateText() override { return Note("templateText", o_.templateText); }
@@ -31,7 +31,7 @@ class RecordingOptions final : public engine::OptionsSource {
 
     std::vector<std::string> reads;
 
-  private:
+private:
     template <typename T>
     T Note(const char* name, const T& value) {
         reads.emplace_back(name);

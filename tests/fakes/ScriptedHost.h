@@ -14,7 +14,7 @@
 namespace tessivane::fakes {
 
 class ScriptedHost : public engine::RunHost {
-  public:
+public:
     void HandlePendingEvents() override {
         ++events;
         if (onEveryEvent) {

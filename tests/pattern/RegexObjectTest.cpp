@@ -12,7 +12,7 @@ namespace {
 using testing::G;
 
 class RegexObjectTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(regex_.CreateComponent()); }
     RegexObject regex_;
 };

@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("tessivane-files-" + std::to_string(::getpid()));
         fs::remove_all(dir_);

@@ -38,7 +38,7 @@ std::string FirstSaveBytes() {
 }
 
 class SavedSettingsTest : public testing::ScratchFolder {
-  protected:
+protected:
     void SetUp() override {
         ScratchFolder::SetUp();
         store_.Bind(platform::PathToGbk(SettingsFilePath(folder_)));

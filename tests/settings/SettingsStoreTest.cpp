@@ -17,7 +17,7 @@ using testing::FakeWindow;
 using testing::G;
 
 class SettingsStoreTest : public testing::ScratchFolder {
-  protected:
+protected:
     void SetUp() override {
         ScratchFolder::SetUp();
         store_.Bind(platform::PathToGbk(folder_ / "s.ini"), G("基本配置"));

@@ -20,7 +20,7 @@ inline std::string G(std::string_view utf8) {
 
 /// A fresh folder, removed with everything in it at the end of the test.
 class ScratchFolder : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         std::string pattern = (std::filesystem::temp_directory_path() / "tessivane-settings-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
@@ -43,36 +43,36 @@ class ScratchFolder : public ::testing::Test {
 };
 
 class FakeCheckBox final : public CheckableControl {
-  public:
+public:
     FakeCheckBox(std::string caption, bool checked) : caption_(std::move(caption)), checked_(checked) {}
     std::string Caption() const override { return caption_; }
     bool IsChecked() const override { return checked_; }
     void SetChecked(bool checked) override { checked_ = checked; }
 
-  private:
+private:
     std::string caption_;
     bool checked_;
 };
 
 class FakeTextControl final : public TextControl {
-  public:
+public:
     explicit FakeTextControl(std::string text) : text_(std::move(text)) {}
     std::string Text() const override { return text_; }
     void SetText(std::string_view text) override { text_ = text; }
 
-  private:
+private:
     std::string text_;
 };
 
 class FakeWindow final : public WindowControl {
-  public:
+public:
     FakeWindow(int state, WindowRect rect) : state_(state), rect_(rect) {}
     int State() const override { return state_; }
     void SetState(int state) override { state_ = state; }
     WindowRect Rect() const override { return rect_; }
     void SetRect(const WindowRect& rect) override { rect_ = rect; }
 
-  private:
+private:
     int state_;
     WindowRect rect_;
 };

@@ -226,7 +226,7 @@ TEST(ParentFolderTest, CutsAtTheLastSeparator) {
 
 /// A fresh, empty folder under the system's temporary folder, removed with everything in it.
 class CreateFolderChainTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
         const auto unique = std::to_string(std::random_device{}()) + "_" + std::to_string(++counter);

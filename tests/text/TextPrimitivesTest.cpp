@@ -189,7 +189,7 @@ TEST(TakeTest, CountsBytesAndClampsToTheText) {
 // A plain character-by-character scan, the shape the rules are written in. The primitives
 // jump between candidates instead; on random GBK-like texts both must agree everywhere.
 class ReferenceScan {
-  public:
+public:
     static bool IsLead(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
     static char Fold(char byte) { return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte + 32) : byte; }
 
