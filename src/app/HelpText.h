@@ -1,0 +1,11 @@
+// The text the help link shows: how the options fit the two kinds of article files.
+#pragma once
+
+#include <QString>
+
+namespace tessivane::app {
+
+/// The help's lines joined by line breaks.
+QString HelpText();
+
+}  // namespace tessivane::app
