@@ -49,6 +49,19 @@ int PrintTitles(const engine::ArticleList& list, engine::GenerationOptions& opti
     return kExitDone;
 }
 
+// Pages are named after their sources, so an output folder that holds a source would overwrite it.
+bool HoldsASource(const fs::path& folder, const engine::ArticleList& list) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        return false;
+    }
+    return std::any_of(list.begin(), list.end(), [&folder](const fs::path& source) {
+        std::error_code sameError;
+        const fs::path parent = source.parent_path().empty() ? fs::path(".") : source.parent_path();
+        return fs::equivalent(parent, folder, sameError);
+    });
+}
+
 int Generate(const engine::ArticleList& list, const CliArguments& args, engine::GenerationOptions& options,
              std::ostream& out, std::ostream& err) {
     engine::FixedOptions source(options);
@@ -58,6 +71,11 @@ int Generate(const engine::ArticleList& list, const CliArguments& args, engine::
     engine::RunContext context{source, host, regex, args.seed, std::nullopt};
     if (args.output) {
         context.outputFolder = fs::absolute(*args.output);
+    }
+    if (HoldsASource(engine::OutputFolderFor(list, context), list)) {
+        err << "tessivane-cli: the output folder holds source files, whose pages would replace them: "
+            << engine::OutputFolderFor(list, context).string() << "\n";
+        return kExitUsage;
     }
     const engine::RunResult result = engine::RunGeneration(list, context);
     if (!host.Report().empty()) {

@@ -27,10 +27,24 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// A link of the file's name is replaced by the file, never followed: a stale link in the output
+// folder must not carry a page to wherever it points.
+int OpenForWriting(const fs::path& path) {
+    constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW;
+    const int fd = ::open(path.c_str(), kFlags, 0666);
+    struct stat info {};
+    if (fd >= 0 || errno != ELOOP || ::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode) ||
+        ::unlink(path.c_str()) != 0) {
+        return fd;
+    }
+    return ::open(path.c_str(), kFlags | O_EXCL, 0666);
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that opening a named pipe cannot hang; only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return {};
     }
@@ -62,7 +76,7 @@ bool WriteFileBytes(const fs::path& path, std::string_view bytes) {
     if (path.empty()) {
         return false;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = OpenForWriting(path);
     if (fd < 0) {
         return false;
     }
@@ -113,7 +127,11 @@ bool IsFolder(const fs::path& path) {
 bool AppendFile::Create(const fs::path& path) {
     Close();
     failed_ = false;
-    file_ = std::fopen(path.c_str(), "wbe");
+    const int fd = OpenForWriting(path);
+    file_ = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (fd >= 0 && file_ == nullptr) {
+        ::close(fd);
+    }
     return file_ != nullptr;
 }
 

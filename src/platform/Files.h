@@ -8,10 +8,12 @@
 
 namespace tessivane::platform {
 
-/// All bytes of a regular file; the empty string when it is missing, a folder or unreadable.
+/// All bytes of a regular file; the empty string when it is missing, a folder, a pipe or device,
+/// or unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
-/// Creates or replaces the file with exactly these bytes (an empty text gives length 0).
+/// Creates or replaces the file with exactly these bytes (an empty text gives length 0). A link
+/// of that name is replaced by the file, never followed.
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 /// Like WriteFileBytes, but through a temporary file in the same folder that is renamed

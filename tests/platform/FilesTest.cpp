@@ -83,5 +83,24 @@ TEST_F(FilesTest, AppendFileEmptiesThenAppends) {
     EXPECT_FALSE(file.Create(dir_ / "missing" / "index.htm"));
 }
 
+TEST_F(FilesTest, WritesReplaceALinkInsteadOfFollowingIt) {
+    ASSERT_TRUE(WriteFileBytes(dir_ / "target", "keep"));
+    fs::create_symlink(dir_ / "target", dir_ / "page");
+    fs::create_symlink(dir_ / "elsewhere", dir_ / "index");
+    EXPECT_TRUE(WriteFileBytes(dir_ / "page", "page"));
+    AppendFile index;
+    EXPECT_TRUE(index.Create(dir_ / "index"));
+    EXPECT_TRUE(index.Close());
+    EXPECT_EQ(ReadFileBytes(dir_ / "target"), "keep");
+    EXPECT_EQ(ReadFileBytes(dir_ / "page"), "page");
+    EXPECT_FALSE(fs::is_symlink(dir_ / "index"));
+    EXPECT_FALSE(NameExists(dir_ / "elsewhere"));
+}
+
+TEST_F(FilesTest, APipeIsNotReadAndDoesNotBlock) {
+    ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileBytes(dir_ / "pipe"), "");
+}
+
 }  // namespace
 }  // namespace tessivane::platform
