@@ -20,18 +20,9 @@ std::string TitleFromSource(const std::filesystem::path& path, std::string& body
         return FileStem(FileNamePart(path));
     }
     if (titleSource == 1) {
-        std::string title = text::ExtractBetween(body, "<title>", "</title>");
-        return title.empty() ? FileStem(FileNamePart(path)) : title;
+        return TitleElementOrStem(body, FileNamePart(path));
     }
     return FirstLineTitle(body, options.dropFirstLine(), pump);
-}
-
-std::string OutputFileName(const std::filesystem::path& path, OptionsSource& options) {
-    std::string fileName = FileNamePart(path);
-    if (options.useExtension()) {
-        fileName = FileStem(fileName) + "." + options.extension();
-    }
-    return fileName;
 }
 
 bool EndsLine(char byte) {
@@ -46,9 +37,21 @@ ArticleInfo ReadArticle(const std::filesystem::path& path, OptionsSource& option
     const int encoding = options.encoding();
     info.body = DecodeBody(platform::ReadFileBytes(path), encoding);
     std::string title = TitleFromSource(path, info.body, options, pump);
-    info.fileName = OutputFileName(path, options);
+    info.fileName = OutputFileName(FileNamePart(path), options);
     info.title = RewriteTitle(std::move(title), options, regex);
     return info;
+}
+
+std::string TitleElementOrStem(std::string_view body, const std::string& namePart) {
+    std::string title = text::ExtractBetween(body, "<title>", "</title>");
+    return title.empty() ? FileStem(namePart) : title;
+}
+
+std::string OutputFileName(std::string namePart, OptionsSource& options) {
+    if (options.useExtension()) {
+        return FileStem(namePart) + "." + options.extension();
+    }
+    return namePart;
 }
 
 std::string DecodeBody(std::string_view bytes, int encoding) {

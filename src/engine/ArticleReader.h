@@ -26,6 +26,13 @@ struct ArticleInfo {
 ArticleInfo ReadArticle(const std::filesystem::path& path, OptionsSource& options,
                         pattern::RegexObject& regex, const text::EventPump& pump = {});
 
+/// Title source 1: the text of the body's first <title> element (tag case ignored), or the file
+/// stem of the name part when there is none or it is empty.
+std::string TitleElementOrStem(std::string_view body, const std::string& namePart);
+
+/// The page's file name from the source's name part; reads useExtension, and extension when on.
+std::string OutputFileName(std::string namePart, OptionsSource& options);
+
 /// The body for an encoding choice: 1 UTF-8, 2 UTF-16 LE, anything else GBK.
 std::string DecodeBody(std::string_view bytes, int encoding);
 

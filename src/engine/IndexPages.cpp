@@ -18,6 +18,36 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return text::FindForward(a, b, 1, true) == 1;
 }
 
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Whether the name is, ASCII case ignored, the name of one of the first `pages` index pages. Parsed
+// rather than compared with every page's name: every read of every article asks.
+bool IsIndexPageName(std::string_view name, int pages) {
+    constexpr std::string_view kPrefix = "index_";
+    constexpr std::string_view kSuffix = ".htm";
+    constexpr std::size_t kMaxDigits = 10;
+    if (pages < 1) {
+        return false;
+    }
+    if (EqualIgnoringAsciiCase(name, IndexPageName(1))) {
+        return true;
+    }
+    if (name.size() <= kPrefix.size() + kSuffix.size() ||
+        !EqualIgnoringAsciiCase(name.substr(0, kPrefix.size()), kPrefix) ||
+        !EqualIgnoringAsciiCase(name.substr(name.size() - kSuffix.size()), kSuffix)) {
+        return false;
+    }
+    const std::string_view digits =
+        name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+    if (!AllDigits(digits) || digits.front() == '0' || digits.size() > kMaxDigits) {
+        return false;
+    }
+    const long long page = std::stoll(std::string(digits));
+    return page >= 2 && page <= pages;
+}
+
 }  // namespace
 
 std::string IndexPageName(int page) {
@@ -32,13 +62,11 @@ int IndexPageCount(int count, int pageSize) {
 }
 
 std::string AvoidIndexPageName(const std::string& fileName, int indexPages) {
-    for (int page = 1; page <= indexPages; ++page) {
-        if (EqualIgnoringAsciiCase(fileName, IndexPageName(page))) {
-            const std::size_t dot = fileName.rfind('.');
-            return fileName.substr(0, dot) + "_1" + fileName.substr(dot);
-        }
+    if (!IsIndexPageName(fileName, indexPages)) {
+        return fileName;
     }
-    return fileName;
+    const std::size_t dot = fileName.rfind('.');
+    return fileName.substr(0, dot) + "_1" + fileName.substr(dot);
 }
 
 std::string PageBar(int pages) {
@@ -62,7 +90,7 @@ std::string IndexEntry(std::string_view fileName, std::string_view title) {
 std::string IndexPageHead(std::string_view templateText, int page) {
     std::string listTitle(kListTitle);
     if (page > 1) {
-        listTitle += "(" + std::to_string(page) + ")";
+        listTitle.append("(").append(std::to_string(page)).append(")");
     }
     const std::string pageTitle = text::Substitute(text::ExtractBetween(templateText, "<title>", "</title>"),
                                                    kOwnTitle, listTitle, -1, true);
@@ -125,7 +153,7 @@ void IndexPages::ClosePage(bool withFoot) {
     if (!file_.IsOpen()) {
         return;
     }
-    if (withFoot && !file_.Append(pageBar_ + std::string(kFoot))) {
+    if (withFoot && !file_.Append(std::string(pageBar_).append(kFoot))) {
         pageFailed_ = true;
     }
     if (file_.Close() && !pageFailed_) {

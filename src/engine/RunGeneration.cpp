@@ -6,6 +6,7 @@
 #include <climits>
 #include <optional>
 
+#include "engine/ArticleCache.h"
 #include "engine/ArticleReader.h"
 #include "engine/IndexPages.h"
 #include "engine/Placeholders.h"
@@ -50,6 +51,9 @@ public:
             picker_.UseFixedSeed(*context.seed);
         }
         result_.outputFolder = OutputFolderFor(articles, context);
+        if (context.cacheArticles) {
+            cache_.emplace(articles.size());
+        }
     }
 
     RunResult Execute() {
@@ -81,12 +85,12 @@ private:
     }
 
     void ProcessArticle(int article) {
-        const ArticleInfo current = Read(article);
+        const ArticleInfo current = Read(article, Want::Body);
         pump_();
-        const Neighbour previous = ReadNeighbour(article - 1, kNoPreviousTitle);
-        const Neighbour next = ReadNeighbour(article + 1, kNoNextTitle);
+        const Neighbour previous = ReadNeighbour(article - 1, kNoPreviousTitle, Want::TitleAndLink);
+        const Neighbour next = ReadNeighbour(article + 1, kNoNextTitle, Want::TitleAndLinkKeepBody);
         const RandomPicks picks = DrawRandomArticles(
-            drawsPerArticle_, count_, picker_, [this](int i) { return Read(i); }, pump_);
+            drawsPerArticle_, count_, picker_, [this](int i) { return Read(i, Want::TitleAndLink); }, pump_);
         pump_();
         std::string page = FillOwnAndNeighbourSlots(current, previous, next);
         FillRandomSlots(page, picks, pump_);
@@ -111,19 +115,25 @@ private:
         CollectIndexTally();
     }
 
+    // What a read is for: the current page needs the body; the next article's body is kept
+    // for the page after, where it becomes the current one.
+    enum class Want { Body, TitleAndLink, TitleAndLinkKeepBody };
+
     // Every read of an article, for its own page, a neighbour or a draw, gives the same link.
-    ArticleInfo Read(int article) {
-        ArticleInfo info =
-            ReadArticle(articles_[static_cast<std::size_t>(article) - 1], options_, regex_, pump_);
+    ArticleInfo Read(int article, Want want) {
+        const auto index = static_cast<std::size_t>(article) - 1;
+        ArticleInfo info = cache_ ? cache_->Read(index, articles_[index], want == Want::Body,
+                                                 want == Want::TitleAndLinkKeepBody, options_, regex_, pump_)
+                                  : ReadArticle(articles_[index], options_, regex_, pump_);
         info.fileName = AvoidIndexPageName(info.fileName, reservedIndexPages_);
         return info;
     }
 
-    Neighbour ReadNeighbour(int article, std::string_view missingTitle) {
+    Neighbour ReadNeighbour(int article, std::string_view missingTitle, Want want) {
         if (article < 1 || article > count_) {
             return {std::string(missingTitle), std::string(kNoLink)};
         }
-        ArticleInfo info = Read(article);
+        ArticleInfo info = Read(article, want);
         pump_();
         return {std::move(info.title), std::move(info.fileName)};
     }
@@ -187,6 +197,7 @@ private:
     std::string templateText_;
     int drawsPerArticle_ = 0;
     NoRepeatPicker picker_;
+    std::optional<ArticleCache> cache_;
     std::optional<IndexPages> index_;
     int reservedIndexPages_ = 0;
     int failedArticlePages_ = 0;

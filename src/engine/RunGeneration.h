@@ -28,6 +28,9 @@ struct RunContext {
     pattern::RegexObject& regex;
     std::optional<std::uint64_t> seed;                  // fixed seed for repeatable draws
     std::optional<std::filesystem::path> outputFolder;  // instead of 模板生成目录 beside the first source
+    // Off: every read of an article reads and decodes its file again. The pages are the same
+    // either way; the switch lets a test compare the two.
+    bool cacheArticles = true;
 };
 
 struct RunResult {

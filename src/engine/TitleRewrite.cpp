@@ -10,18 +10,34 @@ void SetTitlePattern(pattern::RegexObject& regex, OptionsSource& options) {
     regex.SetPattern(options.matchText());
 }
 
-std::string RewriteTitle(std::string title, OptionsSource& options, pattern::RegexObject& regex) {
-    if (!options.rewriteTitle()) {
+RewriteChoice ReadRewriteChoice(OptionsSource& options) {
+    RewriteChoice choice;
+    choice.rewrite = options.rewriteTitle();
+    if (!choice.rewrite) {
+        return choice;
+    }
+    choice.useRegex = options.useRegex();
+    if (!choice.useRegex) {
+        choice.matchText = options.matchText();
+    }
+    choice.replaceText = options.replaceText();
+    return choice;
+}
+
+std::string ApplyRewrite(std::string title, const RewriteChoice& choice, pattern::RegexObject& regex) {
+    if (!choice.rewrite) {
         return title;
     }
-    if (options.useRegex()) {
+    if (choice.useRegex) {
         // The pattern stays as the run set it; only the replacement is read afresh.
-        return regex.ReplaceMatches(title, options.replaceText());
+        return regex.ReplaceMatches(title, choice.replaceText);
     }
-    const std::string matchText = options.matchText();
-    const std::string replaceText = options.replaceText();
-    text::ReplaceList(title, matchText, replaceText);
+    text::ReplaceList(title, choice.matchText, choice.replaceText);
     return title;
+}
+
+std::string RewriteTitle(std::string title, OptionsSource& options, pattern::RegexObject& regex) {
+    return ApplyRewrite(std::move(title), ReadRewriteChoice(options), regex);
 }
 
 }  // namespace tessivane::engine

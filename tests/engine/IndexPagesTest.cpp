@@ -52,10 +52,19 @@ TEST(IndexPagesTest, ArticleNamesOfTheRunsIndexPagesGetADistinctName) {
         int indexPages;
         const char* expected;
     } cases[] = {
-        {"index.htm", 1, "index_1.htm"},   {"INDEX.HTM", 1, "INDEX_1.HTM"},
-        {"index_2.htm", 1, "index_2.htm"}, {"index_2.htm", 2, "index_2_1.htm"},
-        {"index.htm", 0, "index.htm"},     {"index.html", 3, "index.html"},
+        {"index.htm", 1, "index_1.htm"},
+        {"INDEX.HTM", 1, "INDEX_1.HTM"},
+        {"index_2.htm", 1, "index_2.htm"},
+        {"index_2.htm", 2, "index_2_1.htm"},
+        {"index.htm", 0, "index.htm"},
+        {"index.html", 3, "index.html"},
         {"index_1.htm", 3, "index_1.htm"},
+        {"Index_12.Htm", 12, "Index_12_1.Htm"},
+        {"index_13.htm", 12, "index_13.htm"},
+        {"index_02.htm", 3, "index_02.htm"},
+        {"index_.htm", 3, "index_.htm"},
+        {"index_2x.htm", 3, "index_2x.htm"},
+        {"index_99999999999.htm", 3, "index_99999999999.htm"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AvoidIndexPageName(c.fileName, c.indexPages), c.expected)
