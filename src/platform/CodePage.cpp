@@ -1,11 +1,13 @@
 // GBK, UTF-16 and UTF-8 conversions over ICU's windows-936 table.
 #include "platform/CodePage.h"
 
+#include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 #include <unicode/ucnv_err.h>
 #include <unicode/unorm2.h>
 #include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include <memory>
 
@@ -41,6 +43,25 @@ UConverter* GbkConverter() {
     return converter.get();
 }
 
+std::u16string Normalized(const UNormalizer2* nfc, std::u16string_view run) {
+    UErrorCode error = U_ZERO_ERROR;
+    std::u16string out(run.size() + 8, u'\0');
+    const int32_t length = unorm2_normalize(nfc, run.data(), static_cast<int32_t>(run.size()), out.data(),
+                                            static_cast<int32_t>(out.size()), &error);
+    if (U_FAILURE(error)) {
+        return std::u16string(run);
+    }
+    out.resize(static_cast<std::size_t>(length));
+    return out;
+}
+
+bool IsMark(UChar32 c) {
+    return (U_GET_GC_MASK(c) & U_GC_M_MASK) != 0;
+}
+
+// Composes each base character with the combining marks that follow it. Only those runs are
+// normalized: full NFC would also swap the compatibility ideographs (U+F900..U+FAFF) that GBK
+// holds for unified ones, changing text that has a GBK form as it is.
 std::u16string Composed(std::u16string_view text) {
     UErrorCode error = U_ZERO_ERROR;
     const UNormalizer2* nfc = unorm2_getNFCInstance(&error);
@@ -48,20 +69,32 @@ std::u16string Composed(std::u16string_view text) {
         unorm2_quickCheck(nfc, text.data(), static_cast<int32_t>(text.size()), &error) == UNORM_YES) {
         return std::u16string(text);
     }
-    error = U_ZERO_ERROR;
-    std::u16string out(text.size() + 16, u'\0');
-    int32_t length = unorm2_normalize(nfc, text.data(), static_cast<int32_t>(text.size()), out.data(),
-                                      static_cast<int32_t>(out.size()), &error);
-    if (error == U_BUFFER_OVERFLOW_ERROR) {
-        error = U_ZERO_ERROR;
-        out.resize(static_cast<std::size_t>(length));
-        length =
-            unorm2_normalize(nfc, text.data(), static_cast<int32_t>(text.size()), out.data(), length, &error);
+    std::u16string out;
+    out.reserve(text.size());
+    const auto size = static_cast<int32_t>(text.size());
+    int32_t at = 0;
+    while (at < size) {
+        const int32_t start = at;
+        UChar32 c = 0;
+        U16_NEXT(text.data(), at, size, c);
+        int32_t end = at;
+        while (end < size) {
+            int32_t next = end;
+            U16_NEXT(text.data(), next, size, c);
+            if (!IsMark(c)) {
+                break;
+            }
+            end = next;
+        }
+        const std::u16string_view run =
+            text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+        if (end == at) {
+            out.append(run);
+        } else {
+            out += Normalized(nfc, run);
+        }
+        at = end;
     }
-    if (U_FAILURE(error)) {
-        return std::u16string(text);
-    }
-    out.resize(static_cast<std::size_t>(length));
     return out;
 }
 

@@ -103,9 +103,19 @@ bool HasLineBreakOrZero(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+/// Whether the last byte is a lead byte with nothing after it: in a section line it would take
+/// the closing "]" as its second byte, and the name would not read back.
+bool EndsInCutCharacter(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        i += IsLeadByte(text[i]) ? 2 : 1;
+    }
+    return i > text.size();
+}
+
 bool IsWritableSection(std::string_view section) {
     return !section.empty() && !HasLineBreakOrZero(section) &&
-           FindCharacter(section, ']') == std::string_view::npos;
+           FindCharacter(section, ']') == std::string_view::npos && !EndsInCutCharacter(section);
 }
 
 bool IsWritableKey(std::string_view key) {

@@ -70,6 +70,9 @@ template <class... Steps>
 struct Overloaded : Steps... {
     using Steps::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang 14).
+template <class... Steps>
+Overloaded(Steps...) -> Overloaded<Steps...>;
 
 void LoadKey(SettingsStore& store, const SavedKey& saved, SavedOptions& options) {
     std::visit(Overloaded{

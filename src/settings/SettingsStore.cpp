@@ -94,7 +94,7 @@ bool SettingsStore::WriteStored(std::string_view key, std::string_view stored) {
 }
 
 void SettingsStore::BeginUpdate() {
-    held_.emplace();
+    held_ = HeldWrites{};
     const std::string_view path = AsName(filePath_);
     if (!registryMode_ && !path.empty()) {
         held_->document = LoadIniDocument(platform::GbkToPath(path));

@@ -30,6 +30,8 @@ TEST(CodePageTest, Utf16ToGbkTable) {
         {"an emoji (a surrogate pair) is one question mark", u"a\U0001F600b", "a?b"},
         {"a byte-order mark is kept as a character", u"\uFEFFa", "?a"},
         {"a lone surrogate", std::u16string(1, char16_t(0xD800)) + u"a", "?a"},
+        {"a compatibility ideograph keeps its own GBK code", u"\uF92C", Bytes({0xFD, 0x9C})},
+        {"a mark after a Chinese character stays a question mark", u"\u4E2D\u0304", Bytes({0xD6, 0xD0, '?'})},
         {"plain ASCII", u"abc", "abc"},
         {"empty", u"", ""},
     };
