@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test.
+# Installs what is missing, checks the formatting, then builds and runs every test twice: with
+# warnings as errors, and under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
 ./scripts/check-format.sh
-cmake -S . -B build/ci -G Ninja -DTESSIVANE_WERROR=ON >/dev/null
-cmake --build build/ci
-ctest --test-dir build/ci --output-on-failure -j2
+
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+ctest --preset dev
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
