@@ -1,6 +1,7 @@
 // The titles and output file names a run has worked out, so neighbours and draws skip the file.
 #include "engine/ArticleCache.h"
 
+#include <system_error>
 #include <utility>
 
 #include "platform/Files.h"
@@ -23,6 +24,9 @@ ArticleInfo ArticleCache::Read(std::size_t index, const std::filesystem::path& p
                                bool keepBody, OptionsSource& options, pattern::RegexObject& regex,
                                const text::EventPump& pump) {
     Entry& entry = entries_[index];
+    if (IsLinked(entry, path)) {
+        return ReadArticle(path, options, regex, pump);
+    }
     ArticleInfo info;
     const int encoding = options.encoding();
     if (wantBody) {
@@ -128,6 +132,16 @@ const std::string& ArticleCache::NamePart(Entry& entry, const std::filesystem::p
         entry.hasNamePart = true;
     }
     return entry.namePart;
+}
+
+bool ArticleCache::IsLinked(Entry& entry, const std::filesystem::path& path) {
+    if (entry.linked < 0) {
+        std::error_code error;
+        const bool symbolic = std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+        const auto links = std::filesystem::hard_link_count(path, error);
+        entry.linked = symbolic || (!error && links > 1) ? 1 : 0;
+    }
+    return entry.linked == 1;
 }
 
 }  // namespace tessivane::engine

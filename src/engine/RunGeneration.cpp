@@ -92,9 +92,11 @@ private:
         const RandomPicks picks = DrawRandomArticles(
             drawsPerArticle_, count_, picker_, [this](int i) { return Read(i, Want::TitleAndLink); }, pump_);
         pump_();
+        // Cut before the random slots hand events over: a cut option changed then waits for the next page.
+        const std::string body = CutBody(current.body);
         std::string page = FillOwnAndNeighbourSlots(current, previous, next);
         FillRandomSlots(page, picks, pump_);
-        page = text::Substitute(page, kBody, CutBody(current.body), -1, true);
+        page = text::Substitute(page, kBody, body, -1, true);
         WritePage(current.fileName, page);
         host_.SetWindowTitle(ProgressTitle(article, current.title));
         host_.ArticleDone(article, count_);

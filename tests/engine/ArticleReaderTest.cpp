@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/ArticleCache.h"
+#include "platform/Files.h"
+
 #include "EngineTestSupport.h"
 #include "engine/TitleRewrite.h"
 #include "fakes/RecordingOptions.h"
@@ -188,6 +191,36 @@ TEST_F(ArticleReaderTest, ReadsEachOptionAtItsMoment) {
                                                "useExtension", "extension",   "rewriteTitle",
                                                "useRegex",     "matchText",   "replaceText"};
     EXPECT_EQ(recording.reads, expected);
+}
+
+// A source that is a link can change under the run when a page is written over the file it
+// shares; reads through the cache must still give what a fresh read gives.
+TEST_F(ArticleReaderTest, CacheNeverServesALinkedSourceStale) {
+    options_.titleSource = 2;
+    const struct {
+        const char* kind;
+        void (*link)(const std::filesystem::path& target, const std::filesystem::path& link);
+    } cases[] = {
+        {"hard link",
+         [](const std::filesystem::path& t, const std::filesystem::path& l) { create_hard_link(t, l); }},
+        {"symbolic link",
+         [](const std::filesystem::path& t, const std::filesystem::path& l) { create_symlink(t, l); }},
+    };
+    for (const auto& c : cases) {
+        const TempFolder out;
+        const auto page = out.Write("a.txt", "old\r\nold body");
+        const auto source = folder_.path() / "b.txt";
+        std::filesystem::remove(source);
+        c.link(page, source);
+        FixedOptions fixed(options_);
+        ArticleCache cache(1);
+        EXPECT_EQ(cache.Read(0, source, false, true, fixed, regex_, {}).title, "old") << c.kind;
+        ASSERT_TRUE(platform::WriteFileBytes(page, "new\r\nnew body"));
+        EXPECT_EQ(cache.Read(0, source, false, false, fixed, regex_, {}).title, "new") << c.kind;
+        const ArticleInfo current = cache.Read(0, source, true, false, fixed, regex_, {});
+        EXPECT_EQ(current.title, "new") << c.kind;
+        EXPECT_EQ(current.body, "new body") << c.kind;
+    }
 }
 
 }  // namespace

@@ -151,6 +151,22 @@ TEST_F(RunGenerationTest, ReadsEachOptionAtItsMoment) {
     EXPECT_EQ(reads("writeIndex"), 4);        // start, each article, end
 }
 
+TEST_F(RunGenerationTest, CutsTheBodyBeforeTheRandomSlotsHandOverEvents) {
+    // A cut option changed while the random slots are filled must wait for the next page.
+    options_.templateText = G("#随机篇标题##随机篇链接##随机篇标题##随机篇链接#");
+    options_.cutBetween = true;
+    fakes::RecordingOptions recording(options_);
+    std::vector<std::size_t> readsAtEvent;
+    host_.onEveryEvent = [&] { readsAtEvent.push_back(recording.reads.size()); };
+    Run({Source("a.txt")}, recording);
+    const auto cutRead = std::find(recording.reads.begin(), recording.reads.end(), "cutBetween");
+    ASSERT_NE(cutRead, recording.reads.end());
+    const auto readsBeforeCut = static_cast<std::size_t>(cutRead - recording.reads.begin());
+    const auto eventsAfterCut = std::count_if(readsAtEvent.begin(), readsAtEvent.end(),
+                                              [&](std::size_t reads) { return reads > readsBeforeCut; });
+    EXPECT_EQ(eventsAfterCut, 3);  // the two filled pairs and the end of the article
+}
+
 TEST_F(RunGenerationTest, HandsOverEventsAtEveryStepOfAnArticle) {
     options_.templateText = G("#随机篇标题#|#随机篇链接#");
     Run(Sources(3));
