@@ -39,6 +39,52 @@ locale_t CLocale() {
     return locale;
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t at) {
+    while (at < text.size() && IsDigit(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+/// The longest prefix after leading white space that forms a decimal number; strtod alone
+/// would also take hexadecimal numbers and the spellings of infinity and NaN.
+std::string_view DecimalPrefix(std::string_view text) {
+    std::size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    if (start == std::string_view::npos) {
+        return {};
+    }
+    std::size_t at = start;
+    if (text[at] == '+' || text[at] == '-') {
+        ++at;
+    }
+    const std::size_t integerStart = at;
+    at = SkipDigits(text, at);
+    bool hasDigits = at > integerStart;
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fractionEnd = SkipDigits(text, at + 1);
+        hasDigits = hasDigits || fractionEnd > at + 1;
+        at = fractionEnd;
+    }
+    if (!hasDigits) {
+        return {};
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t exponent = at + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
+            ++exponent;
+        }
+        const std::size_t exponentEnd = SkipDigits(text, exponent);
+        if (exponentEnd > exponent) {
+            at = exponentEnd;
+        }
+    }
+    return text.substr(start, at - start);
+}
+
 }  // namespace
 
 std::string NumberText(double value) {
@@ -70,7 +116,8 @@ std::string FoldFullWidth(std::string_view text) {
 
 double ParseNumberText(std::string_view text) {
     const std::string folded = FoldFullWidth(text);
-    return strtod_l(folded.c_str(), nullptr, CLocale());
+    const std::string number(DecimalPrefix(folded));
+    return strtod_l(number.c_str(), nullptr, CLocale());
 }
 
 int TruncateToInt(double value) {

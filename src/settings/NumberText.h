@@ -14,7 +14,7 @@ std::string NumberText(double value);
 std::string FoldFullWidth(std::string_view text);
 
 /// The folded text read as atof reads it in the "C" locale: leading white space skipped, the
-/// longest prefix that forms a number taken, 0 when there is none.
+/// longest prefix that forms a decimal number taken, 0 when there is none.
 double ParseNumberText(std::string_view text);
 
 /// Truncated toward zero; beyond the range of int it saturates, and NaN gives 0.

@@ -129,6 +129,7 @@ const StoredCase kStoredCases[] = {
     {"模板序号", "-3", [](const SavedOptions& o) { EXPECT_EQ(o.templateIndex, 0); }},
     {"模板序号", "2.9", [](const SavedOptions& o) { EXPECT_EQ(o.templateIndex, 2); }},
     {"模板序号", "３", [](const SavedOptions& o) { EXPECT_EQ(o.templateIndex, 3); }},
+    {"模板序号", "inf", [](const SavedOptions& o) { EXPECT_EQ(o.templateIndex, 0); }},
     {"标题来源", "5", [](const SavedOptions& o) { EXPECT_EQ(o.titleSource, 2); }},
     {"标题来源", "-1", [](const SavedOptions& o) { EXPECT_EQ(o.titleSource, -1); }},
     {"标题来源", "-4", [](const SavedOptions& o) { EXPECT_EQ(o.titleSource, -1); }},

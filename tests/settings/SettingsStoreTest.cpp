@@ -64,9 +64,11 @@ TEST_F(SettingsStoreTest, EmptyStoredValueIsTheEmptyTextNotTheDefault) {
 }
 
 TEST_F(SettingsStoreTest, StoredNumbersReadLikeAtofAfterFullWidthFolding) {
+    // Only a decimal number counts: no hexadecimal, infinity or NaN spellings.
     const std::pair<const char*, double> cases[] = {
-        {"", 0},    {"12abc", 12}, {"１２", 12}, {"－３．５", -3.5}, {"  -3.5e1x", -35},
-        {"abc", 0}, {"2.9", 2.9},  {"0x10", 16}, {"　7", 7},         {"+4", 4},
+        {"", 0},          {"12abc", 12}, {"１２", 12}, {"－３．５", -3.5}, {"  -3.5e1x", -35}, {"abc", 0},
+        {"2.9", 2.9},     {"0x10", 0},   {"　7", 7},   {"+4", 4},          {"0x1p3", 0},       {"inf", 0},
+        {"-Infinity", 0}, {"nan", 0},    {".5", 0.5},  {"1.e2", 100},      {"1e", 1},          {"\v\f 3", 3},
     };
     for (const auto& [stored, expected] : cases) {
         Store("n", G(stored));
