@@ -18,7 +18,8 @@ int TitleKind(int titleSource) {
 
 }  // namespace
 
-ArticleCache::ArticleCache(std::size_t articles) : entries_(articles) {}
+ArticleCache::ArticleCache(std::size_t articles, std::filesystem::path outputFolder)
+    : outputFolder_(std::move(outputFolder)), entries_(articles) {}
 
 ArticleInfo ArticleCache::Read(std::size_t index, const std::filesystem::path& path, bool wantBody,
                                bool keepBody, OptionsSource& options, pattern::RegexObject& regex,
@@ -139,9 +140,20 @@ bool ArticleCache::IsLinked(Entry& entry, const std::filesystem::path& path) {
         std::error_code error;
         const bool symbolic = std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
         const auto links = std::filesystem::hard_link_count(path, error);
-        entry.linked = symbolic || (!error && links > 1) ? 1 : 0;
+        entry.linked = symbolic || (!error && links > 1) || InOutputFolder(path) ? 1 : 0;
     }
     return entry.linked == 1;
+}
+
+bool ArticleCache::InOutputFolder(const std::filesystem::path& path) {
+    const std::filesystem::path parent =
+        path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (parent != lastParent_) {
+        std::error_code error;
+        lastParent_ = parent;
+        lastParentIsOutput_ = std::filesystem::equivalent(parent, outputFolder_, error);
+    }
+    return lastParentIsOutput_;
 }
 
 }  // namespace tessivane::engine

@@ -16,11 +16,11 @@ namespace tessivane::engine {
 /// events over as often (a first-line title replays the pump once per line the file read took);
 /// only the file read, the decoding and the title extraction are skipped when an earlier read
 /// of the same article met the same option values. Source files are taken not to change while
-/// the run lasts, except a source that is a link: a page written over the file it shares would
-/// change it, so such a source is read afresh every time.
+/// the run lasts, except where the run's own pages may overwrite them: a source that is a link, or
+/// one that lies in the output folder, is read afresh every time.
 class ArticleCache {
 public:
-    explicit ArticleCache(std::size_t articles);
+    ArticleCache(std::size_t articles, std::filesystem::path outputFolder);
 
     /// What ReadArticle gives; the body only with wantBody. With keepBody the decoded text stays
     /// for the next read of the same article (a next neighbour that becomes the current one).
@@ -32,7 +32,7 @@ private:
         int encoding = 0;
         signed char titleKind = -1;  // 0 file name, 1 <title>, 2 first line; -1 nothing cached
         bool hasNamePart = false;
-        signed char linked = -1;     // the source is a symbolic or hard link; -1 not yet tested
+        signed char linked = -1;     // the run's pages may overwrite the source; -1 not yet tested
         int pumpsTaken = 0;          // lines the first-line title read
         int rewriteChoice = -1;      // index into choices_ of the rewritten title, -1 none
         std::string sourceTitle;     // before the rewrite
@@ -57,7 +57,12 @@ private:
     std::string Rewrite(Entry& entry, OptionsSource& options, pattern::RegexObject& regex);
     int ChoiceId(const RewriteChoice& choice);
     const std::string& NamePart(Entry& entry, const std::filesystem::path& path);
-    static bool IsLinked(Entry& entry, const std::filesystem::path& path);
+    bool IsLinked(Entry& entry, const std::filesystem::path& path);
+    bool InOutputFolder(const std::filesystem::path& path);
+
+    std::filesystem::path outputFolder_;
+    std::filesystem::path lastParent_;  // most lists share one folder: test it once
+    bool lastParentIsOutput_ = false;
 
     std::vector<Entry> entries_;
     std::vector<RewriteChoice> choices_;  // the distinct rewrite options met in this run

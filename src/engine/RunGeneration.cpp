@@ -52,7 +52,7 @@ public:
         }
         result_.outputFolder = OutputFolderFor(articles, context);
         if (context.cacheArticles) {
-            cache_.emplace(articles.size());
+            cache_.emplace(articles.size(), result_.outputFolder);
         }
     }
 

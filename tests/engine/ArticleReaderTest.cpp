@@ -205,15 +205,19 @@ TEST_F(ArticleReaderTest, CacheNeverServesALinkedSourceStale) {
          [](const std::filesystem::path& t, const std::filesystem::path& l) { create_hard_link(t, l); }},
         {"symbolic link",
          [](const std::filesystem::path& t, const std::filesystem::path& l) { create_symlink(t, l); }},
+        {"source in the output folder", nullptr},
     };
     for (const auto& c : cases) {
         const TempFolder out;
         const auto page = out.Write("a.txt", "old\r\nold body");
-        const auto source = folder_.path() / "b.txt";
-        std::filesystem::remove(source);
-        c.link(page, source);
+        auto source = page;
+        if (c.link != nullptr) {
+            source = folder_.path() / "b.txt";
+            std::filesystem::remove(source);
+            c.link(page, source);
+        }
         FixedOptions fixed(options_);
-        ArticleCache cache(1);
+        ArticleCache cache(1, out.path());
         EXPECT_EQ(cache.Read(0, source, false, true, fixed, regex_, {}).title, "old") << c.kind;
         ASSERT_TRUE(platform::WriteFileBytes(page, "new\r\nnew body"));
         EXPECT_EQ(cache.Read(0, source, false, false, fixed, regex_, {}).title, "new") << c.kind;
