@@ -38,7 +38,7 @@ QString HelpText() {
         QString(),
         u"工具列表请点击窗口顶部的“全部软件”查看。"_s,
     };
-    return lines.join(u'\n');
+    return lines.join(u"\r\n"_s);
 }
 
 }  // namespace tessivane::app

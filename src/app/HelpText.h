@@ -5,7 +5,7 @@
 
 namespace tessivane::app {
 
-/// The help's lines joined by line breaks.
+/// The help's lines joined by CR LF, as the message box takes every text.
 QString HelpText();
 
 }  // namespace tessivane::app

@@ -2,6 +2,7 @@
 #include "cli/CliArguments.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 
 namespace tessivane::cli {
 namespace {
@@ -28,7 +29,7 @@ bool SplitSets(const std::vector<std::string>& sets, CliArguments& args, std::os
     for (const std::string& set : sets) {
         const auto equals = set.find('=');
         if (equals == std::string::npos || equals == 0) {
-            err << "tessivane-cli: --set takes KEY=VALUE, got '" << set << "'\n";
+            err << "tessivane-cli: --set takes KEY=VALUE, got '" << OneLine(set) << "'\n";
             return false;
         }
         args.sets.emplace_back(set.substr(0, equals), set.substr(equals + 1));
@@ -36,7 +37,33 @@ bool SplitSets(const std::vector<std::string>& sets, CliArguments& args, std::os
     return true;
 }
 
+// CLI11 takes a word of three dashes or more ("---x") for a file. Such a word is a file only
+// after "--": taken as a file more often than it stands after "--", it was an unknown option.
+bool RefuseDashedFiles(const std::vector<std::string>& argv, const CliArguments& args, std::ostream& err) {
+    const auto separator = std::find(argv.begin() + (argv.empty() ? 0 : 1), argv.end(), "--");
+    for (const std::filesystem::path& file : args.files) {
+        const std::string& word = file.native();
+        if (word.size() > 1 && word[0] == '-' &&
+            std::count(args.files.begin(), args.files.end(), file) >
+                std::count(separator + (separator == argv.end() ? 0 : 1), argv.end(), word)) {
+            err << "tessivane-cli: The following argument was not expected: " << OneLine(word) << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
+
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
+            c = '?';
+        }
+    }
+    return line;
+}
 
 std::optional<CliArguments> ParseArguments(const std::vector<std::string>& argv, std::ostream& out,
                                            std::ostream& err, int& exitCode) {
@@ -55,12 +82,12 @@ std::optional<CliArguments> ParseArguments(const std::vector<std::string>& argv,
         exitCode = kExitDone;
         return std::nullopt;
     } catch (const CLI::ParseError& error) {
-        err << "tessivane-cli: " << error.what() << "\n";
+        err << "tessivane-cli: " << OneLine(error.what()) << "\n";
         exitCode = kExitUsage;
         return std::nullopt;
     }
     exitCode = kExitUsage;
-    if (!SplitSets(sets, args, err)) {
+    if (!SplitSets(sets, args, err) || !RefuseDashedFiles(argv, args, err)) {
         return std::nullopt;
     }
     if (args.folder.has_value() == !args.files.empty()) {

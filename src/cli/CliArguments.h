@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,10 @@ struct CliArguments {
 
 /// Exit statuses of the command line.
 enum ExitCode { kExitDone = 0, kExitWriteFailed = 1, kExitUsage = 2 };
+
+/// The text with every control character (a line break included) shown as "?", so that a
+/// message quoting what the user typed stays on one line.
+std::string OneLine(std::string_view text);
 
 /// Parses argv; on --help prints the usage and gives kExitDone, on a bad usage prints one line
 /// to err and gives kExitUsage. A value means the run may go on.

@@ -12,6 +12,7 @@
 #include "cli/TerminalHost.h"
 #include "engine/ArticleReader.h"
 #include "engine/FolderListing.h"
+#include "engine/IndexPages.h"
 #include "engine/RunGeneration.h"
 #include "engine/TitleRewrite.h"
 #include "pattern/RegexObject.h"
@@ -36,15 +37,21 @@ engine::ArticleList BuildList(const CliArguments& args, const engine::Generation
     return list;
 }
 
-// Prints one line per article: output file name, TAB, title; writes nothing.
+// Prints one line per article: output file name, TAB, title; writes nothing. The names are
+// those the run writes, after it has moved an article off an index page's name.
 int PrintTitles(const engine::ArticleList& list, engine::GenerationOptions& options, std::ostream& out) {
     engine::FixedOptions source(options);
     pattern::RegexObject regex;
     regex.CreateComponent();
     engine::SetTitlePattern(regex, source);
+    const int indexPages =
+        options.writeIndex
+            ? engine::IndexPageCount(static_cast<int>(list.size()), engine::ParsePageSize(options.pageSize))
+            : 0;
     for (const fs::path& path : list) {
         const engine::ArticleInfo info = engine::ReadArticle(path, source, regex);
-        out << platform::GbkToUtf8(info.fileName) << '\t' << platform::GbkToUtf8(info.title) << '\n';
+        out << platform::GbkToUtf8(engine::AvoidIndexPageName(info.fileName, indexPages)) << '\t'
+            << platform::GbkToUtf8(info.title) << '\n';
     }
     return kExitDone;
 }
@@ -74,7 +81,7 @@ int Generate(const engine::ArticleList& list, const CliArguments& args, engine::
     }
     if (HoldsASource(engine::OutputFolderFor(list, context), list)) {
         err << "tessivane-cli: the output folder holds source files, whose pages would replace them: "
-            << engine::OutputFolderFor(list, context).string() << "\n";
+            << OneLine(engine::OutputFolderFor(list, context).string()) << "\n";
         return kExitUsage;
     }
     const engine::RunResult result = engine::RunGeneration(list, context);

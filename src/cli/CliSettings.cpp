@@ -31,11 +31,11 @@ bool Readable(const fs::path& file) {
 bool CheckFolder(const fs::path& folder, bool named, std::ostream& err) {
     std::error_code error;
     if (named && !fs::is_directory(folder, error)) {
-        err << "tessivane-cli: settings folder not found: " << folder.string() << "\n";
+        err << "tessivane-cli: settings folder not found: " << OneLine(folder.string()) << "\n";
         return false;
     }
     if (!Readable(settings::SettingsFilePath(folder))) {
-        err << "tessivane-cli: cannot read " << settings::SettingsFilePath(folder).string() << "\n";
+        err << "tessivane-cli: cannot read " << OneLine(settings::SettingsFilePath(folder).string()) << "\n";
         return false;
     }
     return true;
@@ -44,7 +44,8 @@ bool CheckFolder(const fs::path& folder, bool named, std::ostream& err) {
 bool ApplyOverrides(const CliArguments& args, settings::SavedOptions& saved, std::ostream& err) {
     for (const auto& [key, value] : args.sets) {
         if (!settings::ApplyStoredValue(saved, platform::Utf8ToGbk(key), platform::Utf8ToGbk(value))) {
-            err << "tessivane-cli: unknown setting '" << key << "' (see the keys of the settings file)\n";
+            err << "tessivane-cli: unknown setting '" << OneLine(key)
+                << "' (see the keys of the settings file)\n";
             return false;
         }
     }

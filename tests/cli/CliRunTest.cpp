@@ -82,6 +82,22 @@ TEST_F(CliRunTest, TitlesListsNameAndTitleInListOrderAndWritesNothing) {
     EXPECT_FALSE(fs::exists(root_ / "src" / platform::GbkToUtf8(G("模板生成目录"))));
 }
 
+TEST_F(CliRunTest, TitlesShowTheNamesTheRunWritesAndTheRewrittenTitles) {
+    Write("src/index.txt", G("首页篇\r\n正文"));
+    const Outcome run =
+        Run({"--titles", "--set", "生成文章系统首页：=真", "--set", "生成文件的扩展名：=真", "--set",
+             "替换标题=真", "--set", "匹配式=(.)篇", Src("index.txt"), Src("b.txt")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "index_1.htm\t首页\nb.htm\t乙\n");
+
+    const fs::path site = root_ / "site";
+    ASSERT_EQ(Run({"--output", site.string(), "--set", "生成文章系统首页：=真", "--set",
+                   "生成文件的扩展名：=真", Src("index.txt"), Src("b.txt")})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(fs::exists(site / "index_1.htm"));
+}
+
 TEST_F(CliRunTest, FolderTakesMatchingFilesSortedWithoutRegardToCase) {
     const Outcome run = Run({"--titles", "--folder", (root_ / "src").string()});
     EXPECT_EQ(run.exitCode, 0);
@@ -140,10 +156,26 @@ TEST_F(CliRunTest, ExitCodes) {
         {"neither files nor folder", {}, 2},
         {"both files and folder", {"--folder", "/tmp", "x.txt"}, 2},
         {"missing settings folder", {"--config-dir", "/nonexistent/tessivane", "x.txt"}, 2},
+        {"missing folder", {"--folder", "/nonexistent/tessivane"}, 2},
+        {"option without its value", {"x.txt", "--template"}, 2},
+        {"unknown option of three dashes", {"---x", "x.txt"}, 2},
+        {"value with a line break", {"--template", "1\n2", "x.txt"}, 2},
+        {"key with a line break", {"--set", "a\nb=1", "x.txt"}, 2},
+        {"settings folder with a line break", {"--config-dir", "/nonexistent/a\nb", "x.txt"}, 2},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Run(c.args).exitCode, c.exitCode) << c.what;
+        const Outcome run = Run(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.what;
+        // One line of message, whatever the user typed.
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.what << ": " << run.err;
+        EXPECT_TRUE(run.err.ends_with('\n')) << c.what;
     }
+}
+
+TEST_F(CliRunTest, FileNamesBeginningWithADashFollowTheSeparator) {
+    const Outcome run = Run({"--titles", "--set", "标题来源=0", "--", "-x.txt", "---y.txt"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "-x.txt\t-x\n---y.txt\t---y\n");
 }
 
 TEST_F(CliRunTest, AnUnreadableSourceStillGetsItsPage) {
