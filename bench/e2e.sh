@@ -28,7 +28,7 @@ for n in "${sizes[@]}"; do
     # Both sides start from a warm page cache; find, because 100,000 names overflow one command line.
     find "$corpus" -type f -exec cat {} + >/dev/null
     read -r floor_s _ < <(measure "$build/bench/io_floor" "$corpus" "$work/floor")
-    read -r cli_s cli_kb < <(measure "$build/src/cli/tessivane-cli" -q --config-dir "$work/config" \
+    read -r cli_s cli_kb < <(measure "$build/bin/tessivane-cli" -q --config-dir "$work/config" \
         --folder "$corpus" --set '目录过滤=*.htm' --set '生成文章系统首页：=真' --set 分页=50 \
         --seed 1 --output "$work/site")
     awk -v n="$n" -v f="$floor_s" -v c="$cli_s" -v kb="$cli_kb" 'BEGIN {

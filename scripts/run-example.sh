@@ -9,7 +9,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=
       -DTESSIVANE_BUILD_BENCH=OFF -DTESSIVANE_BUILD_APP=OFF >/dev/null
 cmake --build build/release --target tessivane-cli
 
-cli=build/release/src/cli/tessivane-cli
+cli=build/release/bin/tessivane-cli
 site=build/example-site
 rm -rf "$site"
 

@@ -16,7 +16,7 @@ if [[ -z "$build" ]]; then
           -DTESSIVANE_BUILD_BENCH=OFF -DTESSIVANE_BUILD_APP=OFF >/dev/null
 fi
 cmake --build "$build" --target tessivane-cli
-cli=$build/src/cli/tessivane-cli
+cli=$build/bin/tessivane-cli
 
 site=$(mktemp -d)
 trap 'rm -rf "$site"' EXIT

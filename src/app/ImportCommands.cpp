@@ -3,8 +3,10 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "app/GbkQString.h"
+#include "app/WindowHost.h"
 #include "engine/FolderListing.h"
 
 namespace tessivane::app {
@@ -30,6 +32,9 @@ engine::ArticleList ToArticleList(const QStringList& paths) {
 }  // namespace
 
 void ImportCommands::ImportFiles() {
+    if (listing_) {
+        return;
+    }
     QPushButton* button = c_.importFiles;
     if (button->text() != kFilesIdle) {
         Stop(button);
@@ -46,6 +51,9 @@ void ImportCommands::ImportFiles() {
 }
 
 void ImportCommands::ImportFolder() {
+    if (listing_) {
+        return;
+    }
     QPushButton* button = c_.importFolder;
     if (button->text() != kFolderIdle) {
         Stop(button);
@@ -55,7 +63,14 @@ void ImportCommands::ImportFolder() {
     if (folder.isEmpty()) {
         return;
     }
-    const engine::ArticleList list = engine::ListFolderFiles(ToPath(folder), ToGbk(c_.folderFilter->text()));
+    // The listing hands events over; presses of either import button meanwhile are ignored.
+    listing_ = true;
+    const engine::ArticleList list =
+        engine::ListFolderFiles(ToPath(folder), ToGbk(c_.folderFilter->text()), HandPendingEvents);
+    listing_ = false;
+    if (std::exchange(listingCancelled_, false)) {
+        return;
+    }
     button->setText(kStarting.toString());
     stopRequested_ = false;
     c_.importFiles->setEnabled(false);
@@ -65,6 +80,7 @@ void ImportCommands::ImportFolder() {
 }
 
 void ImportCommands::RequestStop() {
+    listingCancelled_ = listing_;
     if (c_.importFiles->text() != kFilesIdle) {
         Stop(c_.importFiles);
     }
@@ -74,7 +90,7 @@ void ImportCommands::RequestStop() {
 }
 
 bool ImportCommands::RunActive() const {
-    return c_.importFiles->text() != kFilesIdle || c_.importFolder->text() != kFolderIdle;
+    return listing_ || c_.importFiles->text() != kFilesIdle || c_.importFolder->text() != kFolderIdle;
 }
 
 void ImportCommands::Stop(QPushButton* busyButton) {

@@ -21,8 +21,10 @@ public:
     void ImportFiles();
     void ImportFolder();
 
-    /// What a second press does, on whichever button is busy.
+    /// What a second press does, on whichever button is busy; during a folder's listing it
+    /// drops the run that would follow.
     void RequestStop();
+    /// True while a folder is listed or a run is under way.
     bool RunActive() const;
 
 private:
@@ -32,6 +34,8 @@ private:
     Dialogs& dialogs_;
     bool& stopRequested_;
     Run run_;
+    bool listing_ = false;
+    bool listingCancelled_ = false;
 };
 
 }  // namespace tessivane::app

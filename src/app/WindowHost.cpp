@@ -9,8 +9,12 @@
 
 namespace tessivane::app {
 
-void WindowHost::HandlePendingEvents() {
+void HandPendingEvents() {
     QCoreApplication::processEvents();
+}
+
+void WindowHost::HandlePendingEvents() {
+    HandPendingEvents();
 }
 
 void WindowHost::SetWindowTitle(const std::string& title) {

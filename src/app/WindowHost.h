@@ -8,6 +8,9 @@
 
 namespace tessivane::app {
 
+/// Dispatches every event already waiting: the one place the window yields to its own events.
+void HandPendingEvents();
+
 class WindowHost final : public engine::RunHost {
 public:
     /// closePending: the window waits for the run to end to close, so the report is not asked.

@@ -88,7 +88,8 @@ bool MatchesFilter(std::string_view name, std::string_view filter) {
            MatchWildcards(name, filter.substr(0, filter.size() - 2));
 }
 
-ArticleList ListFolderFiles(const std::filesystem::path& folder, std::string_view filter) {
+ArticleList ListFolderFiles(const std::filesystem::path& folder, std::string_view filter,
+                            const text::EventPump& pump) {
     ArticleList files;
     std::error_code error;
     std::filesystem::directory_iterator entries(folder, error);
@@ -100,6 +101,9 @@ ArticleList ListFolderFiles(const std::filesystem::path& folder, std::string_vie
         if (!entries->is_directory(kindError) &&
             MatchesFilter(platform::PathToGbk(entries->path().filename()), filter)) {
             files.push_back(entries->path());
+        }
+        if (pump) {
+            pump();
         }
     }
     std::sort(files.begin(), files.end(), LessByName);

@@ -162,6 +162,22 @@ TEST_F(ImportCommandsTest, ClosingDuringARunStopsItThenSavesAndCloses) {
     EXPECT_TRUE(fs::exists(settings::SettingsFilePath(SettingsFolder())));
 }
 
+TEST_F(ImportCommandsTest, ClosingWhileAFolderIsListedDropsTheRunThenSavesAndCloses) {
+    const fs::path folder = WorkFolder() / "articles";
+    WriteFile(folder / "a.txt", "alpha");
+    dialogs_.folder = FromPath(folder);
+    // Queued while the browser is open, so the listing's event hand-over delivers it.
+    dialogs_.whileFolderBrowserShows = [this] {
+        QMetaObject::invokeMethod(
+            window_.get(), [this] { window_->close(); }, Qt::QueuedConnection);
+    };
+    Press(kFolderButton);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_FALSE(fs::exists(OutputFolder(folder)));
+    EXPECT_TRUE(dialogs_.questions.isEmpty());
+    EXPECT_TRUE(fs::exists(settings::SettingsFilePath(SettingsFolder())));
+}
+
 TEST_F(ImportCommandsTest, ReportAnswersOpenTheFolderOrCopyItsPath) {
     PickFiles({"a.txt"});
     const QString folder = FromPath(OutputFolder(WorkFolder()));

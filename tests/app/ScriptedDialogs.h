@@ -29,6 +29,9 @@ public:
     QString ChooseFolder(const QString& title) override {
         folderTitle = title;
         ++foldersAsked;
+        if (whileFolderBrowserShows) {
+            whileFolderBrowserShows();
+        }
         return folder;
     }
 
@@ -39,6 +42,7 @@ public:
     QStringList files;  // empty: the open-file dialog was cancelled
     QString folder;     // empty: the folder browser was cancelled
     std::function<void()> whileOpenFilesShows;
+    std::function<void()> whileFolderBrowserShows;
 
     // Record.
     QStringList messages;

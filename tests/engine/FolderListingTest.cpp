@@ -49,7 +49,9 @@ TEST(ListFolderFilesTest, TakesMatchingFilesSortedWithoutDescending) {
     EXPECT_EQ(ListFolderFiles(folder.path(), "*.txt"), expected);
     EXPECT_TRUE(ListFolderFiles(folder.path(), "").empty());
     EXPECT_TRUE(ListFolderFiles(folder.path() / "missing", "*.*").empty());
-    EXPECT_EQ(ListFolderFiles(folder.path(), "*.*").size(), 6U);
+    int pumped = 0;
+    EXPECT_EQ(ListFolderFiles(folder.path(), "*.*", [&pumped] { ++pumped; }).size(), 6U);
+    EXPECT_EQ(pumped, 7) << "events are handed over after each entry, folders included";
 }
 
 }  // namespace
