@@ -7,6 +7,7 @@
 
 #include "WindowFixture.h"
 #include "app/TemplateTabs.h"
+#include "fakes/FirstSaveLines.h"
 #include "platform/CodePage.h"
 #include "settings/SavedSettings.h"
 
@@ -43,26 +44,8 @@ TEST_F(WindowSettingsTest, FirstStartWritesNothingAndClosingWritesEveryDefault) 
     EXPECT_TRUE(std::filesystem::is_empty(SettingsFolder()));
     window_->close();
     EXPECT_FALSE(window_->isVisible());
-    const char* const expected[] = {
-        "[基本配置]",
-        "模板序号=0",
-        "标题来源=1",
-        "去掉首行=真",
-        "截取中间内容=真",
-        "截取为空时返回原内容=真",
-        "生成文件的扩展名：=假",
-        "扩展名=htm",
-        "生成文章系统首页：=假",
-        "分页=50",
-        "目录过滤=*.txt",
-        "文件编码=0",
-        "替换标题=假",
-        "使用正则=真",
-        "匹配式=(.+)[_-].*",
-        "替换式=$1",
-    };
     std::vector<std::string> expectedLines;
-    for (const char* line : expected) {
+    for (const char* line : tessivane::testing::kFirstSaveLines) {
         expectedLines.push_back(platform::Utf8ToGbk(line));
     }
     EXPECT_EQ(Lines(ReadFile(SettingsFile())), expectedLines);

@@ -4,30 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "SettingsTestSupport.h"
+#include "fakes/FirstSaveLines.h"
 
 namespace tessivane::settings {
 namespace {
 
 using testing::G;
 
-constexpr const char* kFirstSaveLines[] = {
-    "[基本配置]",
-    "模板序号=0",
-    "标题来源=1",
-    "去掉首行=真",
-    "截取中间内容=真",
-    "截取为空时返回原内容=真",
-    "生成文件的扩展名：=假",
-    "扩展名=htm",
-    "生成文章系统首页：=假",
-    "分页=50",
-    "目录过滤=*.txt",
-    "文件编码=0",
-    "替换标题=假",
-    "使用正则=真",
-    "匹配式=(.+)[_-].*",
-    "替换式=$1",
-};
+using tessivane::testing::kFirstSaveLines;
 
 std::string FirstSaveBytes() {
     std::string bytes;
