@@ -76,6 +76,8 @@ int Generate(const engine::ArticleList& list, const CliArguments& args, engine::
     pattern::RegexObject regex;
     regex.CreateComponent();
     engine::RunContext context{source, host, regex, args.seed, std::nullopt};
+    // Nothing looks at the folder until the run ends: write pages while the next ones are read.
+    context.writePagesInBackground = true;
     if (args.output) {
         context.outputFolder = fs::absolute(*args.output);
     }

@@ -27,6 +27,11 @@ public:
     ArticleInfo Read(std::size_t index, const std::filesystem::path& path, bool wantBody, bool keepBody,
                      OptionsSource& options, pattern::RegexObject& regex, const text::EventPump& pump);
 
+    /// Whether the run's pages may overwrite the source: a link, or a file in the output folder.
+    bool MayBeOverwritten(std::size_t index, const std::filesystem::path& path) {
+        return IsLinked(entries_[index], path);
+    }
+
 private:
     struct Entry {
         int encoding = 0;

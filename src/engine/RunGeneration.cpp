@@ -5,10 +5,12 @@
 #include <cctype>
 #include <climits>
 #include <optional>
+#include <utility>
 
 #include "engine/ArticleCache.h"
 #include "engine/ArticleReader.h"
 #include "engine/IndexPages.h"
+#include "engine/PageWriter.h"
 #include "engine/Placeholders.h"
 #include "engine/RandomLinks.h"
 #include "engine/RunReport.h"
@@ -46,7 +48,8 @@ public:
           options_(context.options),
           host_(context.host),
           regex_(context.regex),
-          pump_([this] { host_.HandlePendingEvents(); }) {
+          pump_([this] { host_.HandlePendingEvents(); }),
+          writer_(context.writePagesInBackground && context.cacheArticles, kListedFailures) {
         if (context.seed) {
             picker_.UseFixedSeed(*context.seed);
         }
@@ -82,6 +85,7 @@ private:
         const bool writeIndex = options_.writeIndex();
         index_->Start(writeIndex);
         reservedIndexPages_ = writeIndex ? IndexPageCount(count_, pageSize) : 0;
+        indexPages_ = IndexPageCount(count_, pageSize);
     }
 
     void ProcessArticle(int article) {
@@ -97,7 +101,7 @@ private:
         std::string page = FillOwnAndNeighbourSlots(current, previous, next);
         FillRandomSlots(page, picks, pump_);
         page = text::Substitute(page, kBody, body, -1, true);
-        WritePage(current.fileName, page);
+        WritePage(current.fileName, std::move(page));
         host_.SetWindowTitle(ProgressTitle(article, current.title));
         host_.ArticleDone(article, count_);
         // Read per article: switching the index off or on during the run takes effect here.
@@ -106,6 +110,8 @@ private:
     }
 
     void End() {
+        // The report's failure line counts every page.
+        CollectWrittenPages();
         host_.SetWindowTitle(std::string(kProductTitle));
         const auto elapsed = static_cast<std::int64_t>(platform::TickMilliseconds() - startTick_);
         const std::string folderText =
@@ -124,6 +130,10 @@ private:
     // Every read of an article, for its own page, a neighbour or a draw, gives the same link.
     ArticleInfo Read(int article, Want want) {
         const auto index = static_cast<std::size_t>(article) - 1;
+        // A source the pages may overwrite is read only once the pages handed over are written.
+        if (!cache_ || cache_->MayBeOverwritten(index, articles_[index])) {
+            CollectWrittenPages();
+        }
         ArticleInfo info = cache_ ? cache_->Read(index, articles_[index], want == Want::Body,
                                                  want == Want::TitleAndLinkKeepBody, options_, regex_, pump_)
                                   : ReadArticle(articles_[index], options_, regex_, pump_);
@@ -165,13 +175,21 @@ private:
         return text::Substitute(page, kNextTitle, next.title);
     }
 
-    void WritePage(const std::string& fileName, const std::string& page) {
-        if (platform::WriteFileBytes(result_.outputFolder / platform::GbkToPath(fileName), page)) {
-            ++result_.pagesWritten;
-            return;
+    void WritePage(const std::string& fileName, std::string page) {
+        writer_.Write(result_.outputFolder / platform::GbkToPath(fileName), std::move(page), fileName);
+        // A page named like an index page may meet the index pages, which are written here and now.
+        if (AvoidIndexPageName(fileName, indexPages_) != fileName) {
+            CollectWrittenPages();
         }
-        ++failedArticlePages_;
-        NoteFailure(fileName);
+    }
+
+    void CollectWrittenPages() {
+        PageTally tally = writer_.Collect();
+        result_.pagesWritten += tally.written;
+        failedArticlePages_ += tally.failed;
+        for (std::string& name : tally.failedNames) {
+            NoteFailure(name);
+        }
     }
 
     void CollectIndexTally() {
@@ -203,6 +221,8 @@ private:
     std::optional<IndexPages> index_;
     int reservedIndexPages_ = 0;
     int failedArticlePages_ = 0;
+    int indexPages_ = 0;
+    PageWriter writer_;
 };
 
 }  // namespace

@@ -31,6 +31,11 @@ struct RunContext {
     // Off: every read of an article reads and decodes its file again. The pages are the same
     // either way; the switch lets a test compare the two.
     bool cacheArticles = true;
+    // On (with the cache): article pages are written in order by a second thread while the run
+    // reads and fills the next ones; the run waits for them before it reads a source they may
+    // overwrite, after a page named like an index page, and before the report. The site and the
+    // result are the same; only a caller that looks at the folder between two steps can tell.
+    bool writePagesInBackground = false;
 };
 
 struct RunResult {
