@@ -20,7 +20,7 @@ struct RandomPicks {
 /// Draws per page: the larger count of random link slots and random title slots.
 int CountRandomDraws(std::string_view templateText, const text::EventPump& pump = {});
 
-/// Draws `draws` article numbers from 1..count and reads each drawn article afresh.
+/// Draws `draws` article numbers from 1..count and reads each drawn article through readArticle.
 RandomPicks DrawRandomArticles(int draws, int count, NoRepeatPicker& picker,
                                const std::function<ArticleInfo(int)>& readArticle,
                                const text::EventPump& pump = {});

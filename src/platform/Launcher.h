@@ -1,7 +1,6 @@
 // Starting other programs: the desktop's handler for a folder or address.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 

@@ -45,9 +45,6 @@ void SettingsStore::Bind(std::string_view path, std::optional<std::string_view> 
 
 void SettingsStore::SetSection(std::string_view name) {
     section_ = name;
-    if (registryMode_) {
-        registryPrefix_ = filePath_ + "\\" + section_ + "\\";
-    }
 }
 
 std::string SettingsStore::ReadStored(std::string_view key, std::string_view storedDefault) {

@@ -44,10 +44,6 @@ public:
               bool registryMode = false);
     void SetSection(std::string_view name);
 
-    const std::string& FilePath() const { return filePath_; }
-    const std::string& Section() const { return section_; }
-    bool RegistryMode() const { return registryMode_; }
-
     bool WriteText(std::string_view key, std::string_view value);
     std::string ReadText(std::string_view key, std::string_view defaultValue = {});
     bool WriteNumber(std::string_view key, double value);
@@ -95,7 +91,6 @@ private:
     std::string filePath_;
     std::string section_;
     bool registryMode_ = false;
-    std::string registryPrefix_;
 
     struct HeldWrites {
         std::optional<IniDocument> document;  // nothing when the file could not be read

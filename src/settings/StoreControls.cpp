@@ -1,5 +1,4 @@
 // The settings store's operations over window controls, and the default INI file path.
-#include <system_error>
 
 #include "platform/CodePage.h"
 #include "platform/ProgramFolder.h"

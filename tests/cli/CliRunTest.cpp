@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/CliRun.h"
+#include "fakes/GbkLiterals.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 
@@ -15,9 +16,7 @@ namespace tessivane::cli {
 namespace {
 namespace fs = std::filesystem;
 
-std::string G(const std::string& utf8) {
-    return platform::Utf8ToGbk(utf8);
-}
+using tessivane::testing::G;
 
 struct Outcome {
     int exitCode;

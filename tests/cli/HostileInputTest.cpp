@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/CliRun.h"
+#include "fakes/GbkLiterals.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 
@@ -21,9 +22,7 @@ namespace tessivane::cli {
 namespace {
 namespace fs = std::filesystem;
 
-std::string G(const std::string& utf8) {
-    return platform::Utf8ToGbk(utf8);
-}
+using tessivane::testing::G;
 
 // The settings every run starts from: template 1, first-line titles, no index pages. The first of
 // two lines with the same key counts, so overrides go before these.

@@ -10,14 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "fakes/GbkLiterals.h"
 
 namespace tessivane::engine::testing {
 
-/// A UTF-8 literal as the GBK text the engine works with.
-inline std::string G(std::string_view utf8) {
-    return platform::Utf8ToGbk(utf8);
-}
+using tessivane::testing::G;
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary);

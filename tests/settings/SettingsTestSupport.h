@@ -8,15 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "fakes/GbkLiterals.h"
 #include "platform/Files.h"
 #include "settings/ControlInterfaces.h"
 
 namespace tessivane::settings::testing {
 
-inline std::string G(std::string_view utf8) {
-    return platform::Utf8ToGbk(utf8);
-}
+using tessivane::testing::G;
 
 /// A fresh folder, removed with everything in it at the end of the test.
 class ScratchFolder : public ::testing::Test {
